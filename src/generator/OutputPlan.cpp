@@ -1,5 +1,6 @@
 #include "generator/OutputPlan.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
@@ -76,8 +77,11 @@ std::vector<std::string> CheckOutputPlan(const ProjectSettings& settings,
   if (settings.OUTPUTFOLDER.empty()) {
     problems.push_back("OUTPUTFOLDER is empty; choose the folder that is to receive the project.");
   }
+  std::vector<std::vector<std::string_view>> reported;  // one sentence per setting at fault
   for (const PlannedFile& file : plan) {
     if (auto why = EscapesFolder(file.name)) {
+      if (std::find(reported.begin(), reported.end(), file.namedBy) != reported.end()) continue;
+      reported.push_back(file.namedBy);
       const std::string setting = file.namedBy.empty() ? "The file name" : JoinNames(file.namedBy);
       std::string value;
       if (!file.namedBy.empty()) {
