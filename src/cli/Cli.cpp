@@ -211,6 +211,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     out << version.what() << '\n';
     return kExitDone;
   } catch (const CLI::ParseError& error) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (!first.empty() && first.front() != '-' && app.get_subcommands([&](CLI::App* c) { return c->get_name() == first; }).empty()) {
+      err << "tablesmith-cli: unknown command \"" << first << "\"\nRun with --help for usage.\n";
+      return kExitUsage;
+    }
     err << "tablesmith-cli: " << error.what() << "\nRun with --help for usage.\n";
     return kExitUsage;
   }
