@@ -17,9 +17,9 @@ std::string ProjectFileName(const ProjectSettings& settings) {
 
 std::vector<PlannedFile> PlanOutputFiles(const ProjectSettings& s) {
   std::vector<PlannedFile> plan;
-  if (s.AGKVERSION == kAgkClassic) {
+  if (IsEdition(s, kAgkClassic)) {
     plan.push_back({"startup.inc", WriteStartupFiles, {}});
-  } else if (s.AGKVERSION == kAgkStudio) {
+  } else if (IsEdition(s, kAgkStudio)) {
     plan.push_back({"startup.scene", WriteStartupFiles, {}});
   }
   plan.push_back({s.PROGRAMPREFIX + "globals.inc", WriteGlobalsInc, {"PROGRAMPREFIX"}});

@@ -23,7 +23,7 @@ void WriteMainAgc(const ProjectSettings& settings, const FieldList&, LineWriter&
   out.Line("#Include \"constants.inc\"");
   out.Line("#Include \"{{PROGRAMPREFIX}}globals.inc\"");
   out.Line("#Include \"{{PROGRAMPREFIX}}fileutils.inc\"");
-  if (settings.AGKVERSION == kAgkStudio) {
+  if (IsEdition(settings, kAgkStudio)) {
     out.Line("#Include \"startup.scene\"");
   } else {
     out.Line("#Include \"startup.inc\"");

@@ -1,6 +1,5 @@
 #include "generator/Generators.h"
 #include "generator/TemplatePrinter.h"
-#include "model/Utf8.h"
 
 namespace tablesmith {
 
@@ -13,7 +12,7 @@ void WriteProjectFile(const ProjectSettings& settings, const FieldList&, LineWri
 
   // Entry 9 is the startup scene for the studio edition and the startup
   // include for any other edition text; trailing blanks do not count.
-  const bool studio = WithoutTrailingSpaces(settings.AGKVERSION) == kAgkStudio;
+  const bool studio = IsEdition(settings, kAgkStudio);
 
   out.EmptyLine();
 

@@ -1,6 +1,5 @@
 #include "generator/Generators.h"
 #include "generator/TemplatePrinter.h"
-#include "model/Utf8.h"
 
 namespace tablesmith {
 
@@ -104,7 +103,7 @@ void WriteStartupFiles(const ProjectSettings& settings, const FieldList&, LineWr
 
   // Only the studio edition goes on with the scene block; trailing blanks of
   // the stored edition do not count.
-  if (WithoutTrailingSpaces(settings.AGKVERSION) != kAgkStudio) return;
+  if (!IsEdition(settings, kAgkStudio)) return;
   out.EmptyLine();
   out.Line("REMSTART");
   out.Line("##################################################");

@@ -81,6 +81,10 @@ std::optional<std::string> AssignNumber(Int& target, const SettingInfo& info,
 
 }  // namespace
 
+bool IsEdition(const ProjectSettings& settings, std::string_view edition) {
+  return WithoutTrailingSpaces(settings.AGKVERSION) == edition;
+}
+
 const std::vector<SettingInfo>& AllSettings() { return kSettings; }
 
 const SettingInfo* FindSetting(std::string_view name) {

@@ -53,6 +53,10 @@ struct ProjectSettings {
 inline constexpr std::string_view kAgkClassic = "AGK Classic";
 inline constexpr std::string_view kAgkStudio = "AGK Studio";
 
+// True when AGKVERSION names the edition: exact text, capitals counted,
+// trailing spaces not.
+bool IsEdition(const ProjectSettings& settings, std::string_view edition);
+
 // Description of one setting, so that front ends can list, print, parse and
 // check settings by their names without a switch per setting.
 struct SettingInfo {

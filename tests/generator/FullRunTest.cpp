@@ -124,7 +124,7 @@ TEST(FullRunTest, EditionChoosesTheStartupFileAndTheProjectFindsEveryFile) {
 }
 
 // Enable once media/Theme1 holds the twenty theme images.
-TEST(FullRunTest, DISABLED_TheTwentyThemeImagesAreCopiedAndTheRunIsDone) {
+TEST(FullRunTest, TheTwentyThemeImagesAreCopiedAndTheRunIsDone) {
   test::TempDir dir;
   ProjectSettings settings;
   settings.OUTPUTFOLDER = (dir / "out").string();

@@ -55,7 +55,9 @@ TEST(OutputPlanTest, NamesAndOrderFollowTheSettings) {
 
   settings.AGKVERSION = "AGK Classic";
   EXPECT_EQ(PlannedNames(settings).front(), "startup.inc");
-  for (const char* edition : {"AGK Studio ", "agk classic", ""}) {
+  settings.AGKVERSION = "AGK Classic  ";
+  EXPECT_EQ(PlannedNames(settings).front(), "startup.inc") << "trailing spaces do not count";
+  for (const char* edition : {"AGK Studio2", "agk classic", " AGK Studio", ""}) {
     settings.AGKVERSION = edition;
     EXPECT_EQ(PlannedNames(settings).size(), 11u) << "no startup file for \"" << edition << "\"";
     EXPECT_EQ(PlannedNames(settings).front(), "prg_globals.inc");

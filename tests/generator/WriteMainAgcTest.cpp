@@ -83,10 +83,12 @@ TEST(WriteMainAgcTest, EditionPrefixesAndTitleAreInsertedAsStored) {
   EXPECT_EQ(body[31], "    spritehit=GetSpriteHit(GetPointerX(),GetPointerY())");
   EXPECT_EQ(body[33], "    if State=0  // list");
 
-  for (const char* edition : {"AGK Studio ", "agk studio", ""}) {
+  for (const char* edition : {"AGK Studio2", "agk studio", " AGK Studio", ""}) {
     settings.AGKVERSION = edition;
     EXPECT_EQ(Body(settings)[13], "#Include \"startup.inc\"") << "edition \"" << edition << "\"";
   }
+  settings.AGKVERSION = "AGK Studio  ";  // trailing spaces do not count
+  EXPECT_EQ(Body(settings)[13], "#Include \"startup.scene\"");
 }
 
 TEST(WriteMainAgcTest, FieldsDoNotChangeTheFile) {
