@@ -1,48 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
 constexpr std::size_t kFixedLines = 31;  // the file without any field line
 
-// A file's lines as built (trailing spaces kept), one per line, LF-separated.
-std::vector<std::string> Golden(const char* name) {
-  const std::string bytes = test::ReadBytes(std::filesystem::path(TABLESMITH_TEST_DATA) / name);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(bytes.substr(start, end - start));
-  }
-  return lines;
-}
-
-std::vector<std::string> Replaced(std::vector<std::string> lines, const std::string& from,
-                                  const std::string& to) {
-  for (std::string& line : lines) {
-    for (std::size_t at = 0; (at = line.find(from, at)) != std::string::npos; at += to.size()) {
-      line.replace(at, from.size(), to);
-    }
-  }
-  return lines;
-}
-
 // The lines after the header comment block, which must open the file.
-std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields) {
-  LineWriter writer(test::FixedClock);
-  WriteMessagePopupInputInc(settings, fields, writer);
-  LineWriter header(test::FixedClock);
-  WriteHeaderComment(header);
-  const auto& lines = writer.Lines();
-  EXPECT_TRUE(lines.size() >= kHeaderLines &&
-              std::equal(header.Lines().begin(), header.Lines().end(), lines.begin()));
-  return {lines.begin() + std::min(kHeaderLines, lines.size()), lines.end()};
+test::Lines Body(const ProjectSettings& settings, const FieldList& fields) {
+  return test::BodyOf(WriteMessagePopupInputInc, settings, fields);
 }
 
 std::size_t IndexOf(const std::vector<std::string>& body, const std::string& line) {
@@ -54,7 +24,7 @@ const FieldList kFourFields = {test::F("id", "Integer"), test::F("name", "String
 
 TEST(WriteMessagePopupInputIncTest, FourFieldsWithDefaultPrefixes) {
   const auto body = Body(ProjectSettings{}, kFourFields);
-  EXPECT_EQ(body, Golden("popup_input_four_fields.txt"));
+  EXPECT_TRUE(test::MatchesGolden(body, "popup_input_four_fields.txt"));
   ASSERT_EQ(body.size(), kFixedLines + 4 + 3);
 
   // Every field moves down, the first included; only typed fields are cleared.
@@ -120,7 +90,7 @@ TEST(WriteMessagePopupInputIncTest, NoFieldsLeaveEmptyLoopAndClearingBlock) {
 }
 
 TEST(WriteMessagePopupInputIncTest, EachPrefixGoesWhereItsNamesAre) {
-  const auto golden = Golden("popup_input_four_fields.txt");
+  const auto golden = test::ReadGolden("popup_input_four_fields.txt");
   struct Prefixes {
     std::string program, message, form, list;
   };
@@ -130,10 +100,9 @@ TEST(WriteMessagePopupInputIncTest, EachPrefixGoesWhereItsNamesAre) {
     settings.MESSAGEPREFIX = p.message;
     settings.FORMPREFIX = p.form;
     settings.LISTPREFIX = p.list;
-    auto expected = Replaced(golden, "prg_", p.program);
-    expected = Replaced(expected, "mespopup_", p.message);
-    expected = Replaced(expected, "form_", p.form);
-    expected = Replaced(expected, "list_", p.list);
+    const auto expected = test::Replaced(
+        golden,
+        {{"prg_", p.program}, {"mespopup_", p.message}, {"form_", p.form}, {"list_", p.list}});
     EXPECT_EQ(Body(settings, kFourFields), expected) << "PROGRAMPREFIX \"" << p.program << "\"";
   }
 

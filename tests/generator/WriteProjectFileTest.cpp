@@ -1,50 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
 // Where the startup file is listed, counted in lines after the header.
 constexpr std::size_t kProjectEntry9 = 61;
 constexpr std::size_t kFilesEntry9 = 74;
 
-// A file's lines as built (trailing spaces kept), one per line, LF-separated.
-std::vector<std::string> Golden(const char* name) {
-  const std::string bytes = test::ReadBytes(std::filesystem::path(TABLESMITH_TEST_DATA) / name);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(bytes.substr(start, end - start));
-  }
-  return lines;
-}
-
-std::vector<std::string> Replaced(std::vector<std::string> lines, const std::string& from,
-                                  const std::string& to) {
-  for (std::string& line : lines) {
-    for (std::size_t at = 0; (at = line.find(from, at)) != std::string::npos; at += to.size()) {
-      line.replace(at, from.size(), to);
-    }
-  }
-  return lines;
-}
-
 // The lines after the header comment block, which must open the file.
-std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteProjectFile(settings, fields, writer);
-  LineWriter header(test::FixedClock);
-  WriteHeaderComment(header);
-  const auto& lines = writer.Lines();
-  EXPECT_TRUE(lines.size() >= kHeaderLines &&
-              std::equal(header.Lines().begin(), header.Lines().end(), lines.begin()));
-  return {lines.begin() + std::min(kHeaderLines, lines.size()), lines.end()};
+test::Lines Body(const ProjectSettings& settings, const FieldList& fields = {}) {
+  return test::BodyOf(WriteProjectFile, settings, fields);
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
@@ -54,7 +24,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 TEST(WriteProjectFileTest, DefaultsGiveTheWholeFile) {
   const auto body = Body(ProjectSettings{});
   ASSERT_EQ(body.size(), 79u);
-  EXPECT_EQ(body, Golden("project_default.txt"));
+  EXPECT_TRUE(test::MatchesGolden(body, "project_default.txt"));
 
   // A second empty line after the header's own, and an empty last line.
   EXPECT_EQ(body[0], "");
@@ -72,7 +42,7 @@ TEST(WriteProjectFileTest, DefaultsGiveTheWholeFile) {
 }
 
 TEST(WriteProjectFileTest, OnlyExactStudioListsTheScene) {
-  const auto golden = Golden("project_default.txt");
+  const auto golden = test::ReadGolden("project_default.txt");
   const std::pair<const char*, bool> editions[] = {
       {"AGK Studio", true},  {"AGK Studio   ", true}, {"AGK Classic", false},
       {"agk studio", false}, {" AGK Studio", false},  {"AGK Studio2", false},
@@ -94,7 +64,7 @@ TEST(WriteProjectFileTest, OnlyExactStudioListsTheScene) {
 }
 
 TEST(WriteProjectFileTest, PrefixesNameTheFilesAndNothingElseMatters) {
-  const auto golden = Golden("project_default.txt");
+  const auto golden = test::ReadGolden("project_default.txt");
   struct Prefixes {
     std::string program, form, list, message;
   };
@@ -106,10 +76,9 @@ TEST(WriteProjectFileTest, PrefixesNameTheFilesAndNothingElseMatters) {
     settings.MESSAGEPREFIX = p.message;
     settings.PROJECTNAME = "Other";
     settings.FHEADER = "Title";
-    auto expected = Replaced(golden, "prg_", p.program);
-    expected = Replaced(expected, "form_", p.form);
-    expected = Replaced(expected, "list_", p.list);
-    expected = Replaced(expected, "mespopup_", p.message);
+    const auto expected = test::Replaced(
+        golden,
+        {{"prg_", p.program}, {"form_", p.form}, {"list_", p.list}, {"mespopup_", p.message}});
     EXPECT_EQ(Body(settings, {test::F("id", "Integer")}), expected)
         << "PROGRAMPREFIX \"" << p.program << "\"";
   }

@@ -1,42 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
 constexpr std::size_t kCodeLines = 81;     // what both editions write after the header
 constexpr std::size_t kStudioLines = 126;  // the code and the scene block
 // Lines that carry the project title, counted after the header.
 constexpr std::size_t kCreateTitle = 30;
 constexpr std::size_t kMediaText = 113;
 
-// A file's lines as built (trailing spaces kept), one per line, LF-separated.
-std::vector<std::string> Golden(const char* name) {
-  const std::string bytes = test::ReadBytes(std::filesystem::path(TABLESMITH_TEST_DATA) / name);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(bytes.substr(start, end - start));
-  }
-  return lines;
-}
-
 // The lines after the header comment block, which must open the file.
-std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteStartupFiles(settings, fields, writer);
-  LineWriter header(test::FixedClock);
-  WriteHeaderComment(header);
-  const auto& lines = writer.Lines();
-  EXPECT_TRUE(lines.size() >= kHeaderLines &&
-              std::equal(header.Lines().begin(), header.Lines().end(), lines.begin()));
-  return {lines.begin() + std::min(kHeaderLines, lines.size()), lines.end()};
+test::Lines Body(const ProjectSettings& settings, const FieldList& fields = {}) {
+  return test::BodyOf(WriteStartupFiles, settings, fields);
 }
 
 ProjectSettings WithEdition(const char* edition) {
@@ -48,7 +26,7 @@ ProjectSettings WithEdition(const char* edition) {
 TEST(WriteStartupFilesTest, StudioWritesCodeAndSceneBlock) {
   const auto body = Body(WithEdition("AGK Studio"));
   ASSERT_EQ(body.size(), kStudioLines);
-  EXPECT_EQ(body, Golden("startup_studio.txt"));
+  EXPECT_TRUE(test::MatchesGolden(body, "startup_studio.txt"));
 
   EXPECT_EQ(body[0], "//Scene file do not make any changes here.");
   EXPECT_EQ(body[kCreateTitle],
@@ -65,7 +43,7 @@ TEST(WriteStartupFilesTest, StudioWritesCodeAndSceneBlock) {
 }
 
 TEST(WriteStartupFilesTest, OnlyExactStudioAddsTheSceneBlock) {
-  const auto golden = Golden("startup_studio.txt");
+  const auto golden = test::ReadGolden("startup_studio.txt");
   const std::vector<std::string> code(golden.begin(), golden.begin() + kCodeLines);
   const std::pair<const char*, bool> editions[] = {
       {"AGK Studio", true},  {"AGK Studio  ", true}, {"AGK Classic", false},
@@ -89,7 +67,7 @@ TEST(WriteStartupFilesTest, TitleIsWrittenAsStoredInBothPlaces) {
       {"{{FHEADER}}", "    startup_text[1] = CreateText( \"{{FHEADER}}\" )",
        "mediatext: {{FHEADER}}"},
   };
-  auto expected = Golden("startup_studio.txt");
+  auto expected = test::ReadGolden("startup_studio.txt");
   for (const Case& c : cases) {
     ProjectSettings settings;
     settings.FHEADER = c.title;

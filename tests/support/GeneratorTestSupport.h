@@ -64,8 +64,7 @@ Lines ReadGoldenFile(const std::filesystem::path& file);
 // Whether `lines` are the lines of the golden file. With the environment
 // variable TABLESMITH_UPDATE_GOLDEN=1 the file is first remade from `lines`,
 // keeping its notes; the failure message says how to do that.
-::testing::AssertionResult MatchesGoldenFile(const Lines& lines,
-                                             const std::filesystem::path& file);
+::testing::AssertionResult MatchesGoldenFile(const Lines& lines, const std::filesystem::path& file);
 
 // The test programs are built with the folders of the golden files
 // (tests/data) and of the theme images; these find the files there.
