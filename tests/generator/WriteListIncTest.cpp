@@ -1,49 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "generator/GenerateProject.h"
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
 using test::F;
-
-constexpr std::size_t kHeaderLines = 8;
+using test::kHeaderLines;
 
 // The lines after the header comment block, as built (trailing spaces kept).
-std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteListInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  return {lines.begin() + kHeaderLines, lines.end()};
-}
-
-// A golden file holds the lines after the header as built, each closed by "|"
-// so that trailing spaces survive editors; lines without the "|" are notes.
-const std::string kGolden = std::string(TABLESMITH_TEST_DATA) + "/list_default.inc.txt";
-
-std::vector<std::string> ReadGolden(const std::string& path) {
-  std::istringstream in(test::ReadBytes(path));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '|') lines.push_back(line.substr(0, line.size() - 1));
-  }
-  return lines;
-}
-
-std::string WithoutTrailingSpaces(std::string line) {
-  while (!line.empty() && line.back() == ' ') line.pop_back();
-  return line;
+test::Lines Body(const ProjectSettings& settings, const FieldList& fields = {}) {
+  return test::BodyOf(WriteListInc, settings, fields);
 }
 
 // tests/data/list_default.inc.txt was made from the default settings (the
@@ -52,35 +26,16 @@ std::string WithoutTrailingSpaces(std::string line) {
 // deliberate change: TABLESMITH_UPDATE_GOLDEN=1 WriteListIncTest, then read
 // the diff line by line before committing it.
 TEST(WriteListIncTest, DefaultSettingsGiveTheGoldenLines) {
-  const auto body = Body(ProjectSettings{});
-  if (std::getenv("TABLESMITH_UPDATE_GOLDEN")) {
-    std::ofstream out(kGolden, std::ios::binary);
-    out << "List view include, default settings, any fields: the lines after the header as\n"
-           "built, each followed by a bar.\n";
-    for (const auto& line : body) out << line << "|\n";
-  }
-  EXPECT_EQ(body, ReadGolden(kGolden))
-      << "remake with TABLESMITH_UPDATE_GOLDEN=1 and check the diff by hand";
+  EXPECT_TRUE(test::MatchesGolden(Body(ProjectSettings{}), "list_default.inc.txt"));
 }
 
 // The run puts the same lines on disk, without trailing spaces, with CR LF.
 TEST(WriteListIncTest, RunWritesTheGoldenLinesToDisk) {
-  test::TempDir dir;
-  ProjectSettings settings;
-  settings.OUTPUTFOLDER = (dir / "out").string();
-  const FieldList fields = {F("id", "Integer"), F("name", "String"), F("surname", "String"),
-                            F("price", "Float")};
-  GenerateProject(settings, fields, {TABLESMITH_THEME_FOLDER, test::FixedClock});
-
-  const std::string bytes = test::ReadBytes(dir / "out" / "list_.inc");
-  std::string expected;
-  const auto header = test::SplitCrLf(bytes);
-  for (std::size_t i = 0; i < kHeaderLines && i < header.size(); ++i)
-    expected += header[i] + "\r\n";
-  for (const auto& line : ReadGolden(kGolden)) expected += WithoutTrailingSpaces(line) + "\r\n";
-  EXPECT_EQ(bytes, expected);
-  EXPECT_EQ(header.size(), kHeaderLines + 192);
-  EXPECT_EQ(header[1], "/* Created with Tablesmith for AGK");
+  const std::string bytes = test::WrittenByGoldenRun("list_.inc");
+  EXPECT_EQ(bytes, test::DiskBytes(test::ReadGolden("list_default.inc.txt")));
+  const auto lines = test::SplitCrLf(bytes);
+  EXPECT_EQ(lines.size(), kHeaderLines + 192);
+  EXPECT_EQ(lines[1], "/* Created with Tablesmith for AGK");
 }
 
 // Lines whose spaces, capitals and spelling are easy to get wrong, as built.

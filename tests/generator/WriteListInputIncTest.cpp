@@ -1,38 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "generator/GenerateProject.h"
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
 using test::F;
-using Lines = std::vector<std::string>;
-
-constexpr std::size_t kHeaderLines = 8;
+using test::kHeaderLines;
+using test::Lines;
+using test::WithId;
 
 // The lines after the header comment block, as built (trailing spaces kept).
 Lines Body(const ProjectSettings& settings, const FieldList& fields) {
-  LineWriter writer(test::FixedClock);
-  WriteListInputInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  return {lines.begin() + kHeaderLines, lines.end()};
+  return test::BodyOf(WriteListInputInc, settings, fields);
 }
 
 Lines Body(const FieldList& fields) { return Body(ProjectSettings{}, fields); }
-
-FieldDefinition WithId(FieldDefinition field, std::int32_t id) {
-  field.ID = id;
-  return field;
-}
 
 // The lines that follow `after` up to the "EndIF" that closes its branch.
 Lines LinesAfter(const Lines& body, const std::string& after) {
@@ -60,22 +48,6 @@ Lines InsertTail(const Lines& body) {
   return {it, end};
 }
 
-// A golden file holds the lines after the header as built, each closed by "|"
-// so that trailing spaces survive editors; lines without the "|" are notes.
-const std::string kGolden = std::string(TABLESMITH_TEST_DATA) + "/list_input_default.inc.txt";
-
-Lines ReadGolden(const std::string& path) {
-  std::istringstream in(test::ReadBytes(path));
-  Lines lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '|') lines.push_back(line.substr(0, line.size() - 1));
-  }
-  return lines;
-}
-
-const FieldList kGoldenFields = {F("id", "Integer"), F("name", "String"), F("surname", "String"),
-                                 F("price", "Float")};
-
 // tests/data/list_input_default.inc.txt was made from the default settings
 // and the fields id Integer, name String, surname String, price Float, and
 // checked line by line against the layout of the list input include when it
@@ -83,34 +55,16 @@ const FieldList kGoldenFields = {F("id", "Integer"), F("name", "String"), F("sur
 // TABLESMITH_UPDATE_GOLDEN=1 WriteListInputIncTest, then read the diff line by
 // line before committing it.
 TEST(WriteListInputIncTest, DefaultSettingsAndFourFieldsGiveTheGoldenLines) {
-  const auto body = Body(kGoldenFields);
-  if (std::getenv("TABLESMITH_UPDATE_GOLDEN")) {
-    std::ofstream out(kGolden, std::ios::binary);
-    out << "List view input include, default settings, fields id Integer, name String,\n"
-           "surname String, price Float: the lines after the header as built, each\n"
-           "followed by a bar.\n";
-    for (const auto& line : body) out << line << "|\n";
-  }
-  EXPECT_EQ(body, ReadGolden(kGolden))
-      << "remake with TABLESMITH_UPDATE_GOLDEN=1 and check the diff by hand";
+  EXPECT_TRUE(test::MatchesGolden(Body(test::GoldenRunFields()), "list_input_default.inc.txt"));
 }
 
 // The run puts the same lines on disk, without trailing spaces, with CR LF.
 TEST(WriteListInputIncTest, RunWritesTheGoldenLinesToDisk) {
-  test::TempDir dir;
-  ProjectSettings settings;
-  settings.OUTPUTFOLDER = (dir / "out").string();
-  GenerateProject(settings, kGoldenFields, {TABLESMITH_THEME_FOLDER, test::FixedClock});
-
-  const auto lines = test::SplitCrLf(test::ReadBytes(dir / "out" / "list_input.inc"));
+  const std::string bytes = test::WrittenByGoldenRun("list_input.inc");
+  const auto lines = test::SplitCrLf(bytes);
   ASSERT_GE(lines.size(), kHeaderLines);
   EXPECT_EQ(lines[1], "/* Created with Tablesmith for AGK");
-  Lines expected;
-  for (auto line : ReadGolden(kGolden)) {
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    expected.push_back(line);
-  }
-  EXPECT_EQ(Lines(lines.begin() + kHeaderLines, lines.end()), expected);
+  EXPECT_EQ(bytes, test::DiskBytes(test::ReadGolden("list_input_default.inc.txt")));
 }
 
 // Two edit-box lines per field of a known type; the insert line needs a first field.
