@@ -2,24 +2,18 @@
 
 #include <algorithm>
 
-#include "generator/GenerateProject.h"
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
 using test::F;
-using Lines = std::vector<std::string>;
-
-constexpr std::size_t kHeaderLines = 8;
+using test::Lines;
 
 // The lines after the header comment block, as built (trailing spaces kept).
 Lines Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteFileUtilsInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  return {lines.begin() + kHeaderLines, lines.end()};
+  return test::BodyOf(WriteFileUtilsInc, settings, fields);
 }
 
 // The lines strictly between the first `from` and the next `to` after it.
@@ -48,19 +42,17 @@ std::string RowTextLine(const Lines& body) {
   return comment + 1 < body.end() ? *(comment + 1) : "<none>";
 }
 
-// tests/data/fileutils_default.inc is the file as it reaches the disk for the
-// default settings, the fields id Integer, name String, surname String and
-// price Float, and a header dated 5/03/2020 09:05:03. It was checked line by
-// line against the declared layout of the file utilities include when it was made.
+// tests/data/fileutils_default.inc.txt holds the lines after the header as
+// built for the default settings and the fields id Integer, name String,
+// surname String and price Float. It was checked line by line against the
+// declared layout of the file utilities include when it was made. The run puts
+// these lines on disk after a header dated 5/03/2020 09:05:03, without
+// trailing spaces, with CR LF.
 TEST(WriteFileUtilsIncTest, RunWritesTheGoldenFileByteForByte) {
-  test::TempDir dir;
-  ProjectSettings settings;
-  settings.OUTPUTFOLDER = (dir / "out").string();
-  const FieldList fields = {F("id", "Integer"), F("name", "String"), F("surname", "String"),
-                            F("price", "Float")};
-  GenerateProject(settings, fields, {TABLESMITH_THEME_FOLDER, test::FixedClock});
-  EXPECT_EQ(test::ReadBytes(dir / "out" / "prg_fileutils.inc"),
-            test::ReadBytes(std::string(TABLESMITH_TEST_DATA) + "/fileutils_default.inc"));
+  EXPECT_TRUE(test::MatchesGolden(Body(ProjectSettings{}, test::GoldenRunFields()),
+                                  "fileutils_default.inc.txt"));
+  EXPECT_EQ(test::WrittenByGoldenRun("prg_fileutils.inc"),
+            test::DiskBytes(test::ReadGolden("fileutils_default.inc.txt")));
 }
 
 // Without fields every function is left with its fixed lines only. The lines

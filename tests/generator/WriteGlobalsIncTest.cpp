@@ -2,47 +2,38 @@
 
 #include <algorithm>
 
-#include "generator/GenerateProject.h"
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
 using test::F;
 
-constexpr std::size_t kHeaderLines = 8;
-
 // The lines after the header comment block, as built (trailing spaces kept).
-std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteGlobalsInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  return {lines.begin() + kHeaderLines, lines.end()};
+test::Lines Body(const ProjectSettings& settings, const FieldList& fields = {}) {
+  return test::BodyOf(WriteGlobalsInc, settings, fields);
 }
 
 std::size_t Count(const std::vector<std::string>& lines, const std::string& line) {
   return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
 }
 
-// tests/data/globals_default.inc is the file as it reaches the disk for the
-// default settings, the fields id Integer, name String, surname String and
-// price Float, and a header dated 5/03/2020 09:05:03. It was checked line by
-// line against the declared layout of the globals include when it was made.
+// tests/data/globals_default.inc.txt holds the lines after the header as built
+// for the default settings and the fields id Integer, name String, surname
+// String and price Float. It was checked line by line against the declared
+// layout of the globals include when it was made. The run puts these lines on
+// disk after a header dated 5/03/2020 09:05:03, without trailing spaces, with
+// CR LF.
 TEST(WriteGlobalsIncTest, RunWritesTheGoldenFileByteForByte) {
-  test::TempDir dir;
-  ProjectSettings settings;
-  settings.OUTPUTFOLDER = (dir / "out").string();
-  const FieldList fields = {F("id", "Integer"), F("name", "String"), F("surname", "String"),
-                            F("price", "Float")};
-  GenerateProject(settings, fields, {TABLESMITH_THEME_FOLDER, test::FixedClock});
-  EXPECT_EQ(test::ReadBytes(dir / "out" / "prg_globals.inc"),
-            test::ReadBytes(std::string(TABLESMITH_TEST_DATA) + "/globals_default.inc"));
+  EXPECT_TRUE(test::MatchesGolden(Body(ProjectSettings{}, test::GoldenRunFields()),
+                                  "globals_default.inc.txt"));
+  EXPECT_EQ(test::WrittenByGoldenRun("prg_globals.inc"),
+            test::DiskBytes(test::ReadGolden("globals_default.inc.txt")));
 }
 
-// The writer strips trailing spaces on disk, so the golden file cannot show
-// them: these lines are checked as built. With one field every line sits at
-// its own position in the layout.
+// Lines whose spaces are easy to get wrong, as built, trailing spaces
+// included. With one field every line sits at its own position in the layout.
 TEST(WriteGlobalsIncTest, SpacesInsideAndAtTheEndOfLinesAsBuilt) {
   const auto body = Body(ProjectSettings{}, {F("id", "Integer")});
   ASSERT_EQ(body.size(), 148u);
