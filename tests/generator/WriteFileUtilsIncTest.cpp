@@ -44,10 +44,10 @@ std::string RowTextLine(const Lines& body) {
 
 // tests/data/fileutils_default.inc.txt holds the lines after the header as
 // built for the default settings and the fields id Integer, name String,
-// surname String and price Float. It was checked line by line against the
-// declared layout of the file utilities include when it was made. The run puts
-// these lines on disk after a header dated 5/03/2020 09:05:03, without
-// trailing spaces, with CR LF.
+// surname String and price Float. The run puts them on disk after a header
+// dated 5/03/2020 09:05:03, without trailing spaces, with CR LF; that disk form
+// was checked line by line against the declared layout of the file utilities
+// include when the golden file was first made.
 TEST(WriteFileUtilsIncTest, RunWritesTheGoldenFileByteForByte) {
   EXPECT_TRUE(test::MatchesGolden(Body(ProjectSettings{}, test::GoldenRunFields()),
                                   "fileutils_default.inc.txt"));

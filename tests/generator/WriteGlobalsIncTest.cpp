@@ -21,10 +21,10 @@ std::size_t Count(const std::vector<std::string>& lines, const std::string& line
 
 // tests/data/globals_default.inc.txt holds the lines after the header as built
 // for the default settings and the fields id Integer, name String, surname
-// String and price Float. It was checked line by line against the declared
-// layout of the globals include when it was made. The run puts these lines on
-// disk after a header dated 5/03/2020 09:05:03, without trailing spaces, with
-// CR LF.
+// String and price Float. The run puts them on disk after a header dated
+// 5/03/2020 09:05:03, without trailing spaces, with CR LF; that disk form was
+// checked line by line against the declared layout of the globals include when
+// the golden file was first made.
 TEST(WriteGlobalsIncTest, RunWritesTheGoldenFileByteForByte) {
   EXPECT_TRUE(test::MatchesGolden(Body(ProjectSettings{}, test::GoldenRunFields()),
                                   "globals_default.inc.txt"));
