@@ -4,27 +4,20 @@
 #include <vector>
 
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
+using test::kHeaderLines;
+using test::WithId;
 
+// The lines after the header comment block, as built (trailing spaces kept).
 std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields) {
-  LineWriter writer(test::FixedClock);
-  WriteFormInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  EXPECT_GE(lines.size(), kHeaderLines);
-  return {lines.begin() + kHeaderLines, lines.end()};
+  return test::BodyOf(WriteFormInc, settings, fields);
 }
 
 std::string Pad(std::size_t count) { return std::string(count, ' '); }
-
-FieldDefinition WithId(FieldDefinition field, std::int32_t id) {
-  field.ID = id;
-  return field;
-}
 
 // Three fields whose IDs do not follow their order: the first of the list is
 // the one with the highest ID.
@@ -191,14 +184,6 @@ std::vector<std::string> ThreeFieldListing() {
   };
 }
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t pos = text.find(from); pos != std::string::npos;
-       pos = text.find(from, pos + to.size())) {
-    text.replace(pos, from.size(), to);
-  }
-  return text;
-}
-
 std::size_t CountContaining(const std::vector<std::string>& lines, const std::string& part) {
   std::size_t count = 0;
   for (const auto& line : lines) count += line.find(part) != std::string::npos ? 1 : 0;
@@ -227,10 +212,8 @@ TEST(WriteFormIncTest, PrefixesAreInsertedAsStoredEvenWhenEmpty) {
     settings.PROGRAMPREFIX = c.program;
     settings.LISTPREFIX = "unused_list_";
     settings.MESSAGEPREFIX = "unused_popup_";
-    std::vector<std::string> expected;
-    for (const auto& line : ThreeFieldListing()) {
-      expected.push_back(ReplaceAll(ReplaceAll(line, "form_", c.form), "prg_", c.program));
-    }
+    const auto expected =
+        test::Replaced(ThreeFieldListing(), {{"form_", c.form}, {"prg_", c.program}});
     EXPECT_EQ(Body(settings, ThreeFields()), expected)
         << "FORMPREFIX \"" << c.form << "\", PROGRAMPREFIX \"" << c.program << "\"";
   }

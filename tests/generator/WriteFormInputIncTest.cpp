@@ -4,32 +4,19 @@
 #include <vector>
 
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
-
+// The lines after the header comment block, as built (trailing spaces kept).
 std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields) {
-  LineWriter writer(test::FixedClock);
-  WriteFormInputInc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  EXPECT_GE(lines.size(), kHeaderLines);
-  return {lines.begin() + kHeaderLines, lines.end()};
+  return test::BodyOf(WriteFormInputInc, settings, fields);
 }
 
 // A line indented by `spaces`.
 std::string In(std::size_t spaces, const std::string& text) {
   return std::string(spaces, ' ') + text;
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t pos = text.find(from); pos != std::string::npos;
-       pos = text.find(from, pos + to.size())) {
-    text.replace(pos, from.size(), to);
-  }
-  return text;
 }
 
 // One field of each type after the first, and one of no type, which is not stored.
@@ -118,11 +105,8 @@ TEST(WriteFormInputIncTest, PrefixesAreInsertedAsStoredEvenWhenEmpty) {
     settings.PROGRAMPREFIX = c.program;
     settings.LISTPREFIX = c.list;
     settings.MESSAGEPREFIX = "unused_popup_";
-    std::vector<std::string> expected;
-    for (const auto& line : FiveFieldListing()) {
-      expected.push_back(ReplaceAll(
-          ReplaceAll(ReplaceAll(line, "form_", c.form), "prg_", c.program), "list_", c.list));
-    }
+    const auto expected = test::Replaced(
+        FiveFieldListing(), {{"form_", c.form}, {"prg_", c.program}, {"list_", c.list}});
     EXPECT_EQ(Body(settings, FiveFields()), expected)
         << "FORMPREFIX \"" << c.form << "\", PROGRAMPREFIX \"" << c.program << "\", LISTPREFIX \""
         << c.list << "\"";

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "generator/Generators.h"
-#include "support/TestSupport.h"
+#include "support/GeneratorTestSupport.h"
 
 namespace tablesmith {
 namespace {
 
-constexpr std::size_t kHeaderLines = 8;
-
+// The lines after the header comment block, as built (trailing spaces kept).
 std::vector<std::string> Body(const ProjectSettings& settings, const FieldList& fields = {}) {
-  LineWriter writer(test::FixedClock);
-  WriteMainAgc(settings, fields, writer);
-  const auto& lines = writer.Lines();
-  return {lines.begin() + kHeaderLines, lines.end()};
+  return test::BodyOf(WriteMainAgc, settings, fields);
 }
 
 TEST(WriteMainAgcTest, DefaultSettingsGiveEveryLine) {
