@@ -9,7 +9,6 @@
 #include "ui/AppIcon.h"
 #include "ui/DragWindowSetting.h"
 #include "ui/MainWindow.h"
-#include "ui/Platform.h"
 
 namespace {
 
@@ -44,19 +43,12 @@ int main(int argc, char** argv) {
     const MainWindowOptions options{
         ToPath(QDir::current().absoluteFilePath(QString::fromLatin1(kDefaultStoreFile))),
         RunEnvironment{FindThemeFolder(CurrentExecutable())}};
-    std::unique_ptr<MainWindow> window;
-    try {
-      window = std::make_unique<MainWindow>(options);
-    } catch (const FieldStoreError& error) {
-      MessageBox::critical(nullptr, QStringLiteral("Tablesmith"),
-                           QString::fromStdString(error.what()) +
-                               QStringLiteral("\n\nMove the file away or repair it, then start "
-                                              "Tablesmith again."));
-      exitCode = 1;
-    }
+    const std::unique_ptr<MainWindow> window = OpenMainWindow(options);
     if (window) {
       window->show();
       exitCode = QApplication::exec();
+    } else {
+      exitCode = 1;
     }
   }  // the Main window closes the field store as it goes
 

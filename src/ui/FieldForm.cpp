@@ -40,8 +40,9 @@ QString TitleFor(FieldRequest request) {
 }
 
 QString MissingDefinition(std::int32_t id) {
-  return QStringLiteral("Field definition %1 is no longer in the field store. "
-                        "The list shows the store as it is now.")
+  return QStringLiteral(
+             "Field definition %1 is no longer in the field store. "
+             "The list shows the store as it is now.")
       .arg(id);
 }
 

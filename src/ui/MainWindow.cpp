@@ -112,13 +112,43 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   progress_ = new ProgressWindow(this);
 
   // Focus moves in the order the controls are declared.
-  const char* const order[] = {
-      "OUTPUTFOLDER", "LOOKUPFILE", "FHEADER", "PROJECTNAME", "AGKVERSION:RADIO1",
-      "AGKVERSION:RADIO2", "LIST", "INSERT", "CHANGE", "DELETE", "PROGRAMPREFIX:",
-      "LC:TABLENAME", "THEME", "TEXTSOZE", "SCROLLBARWIDTH", "BUTTON4", "BUTTON6", "LISTX1",
-      "LISTY1", "LISTW", "LISTH", "LISTPREFIX", "LISTMAXRECORDS", "FORMPREFIX", "FORMW", "FORMH",
-      "FORMX1", "FORMY1", "EDITBOXTEXTSIZE", "EDITBOXHEIGHT", "EDITBOXOFFSET", "MESSAGEPREFIX",
-      "MBOXX", "MBOXY", "MBOXW", "MBOXH", "MESSAGETEXTSIZE"};
+  const char* const order[] = {"OUTPUTFOLDER",
+                               "LOOKUPFILE",
+                               "FHEADER",
+                               "PROJECTNAME",
+                               "AGKVERSION:RADIO1",
+                               "AGKVERSION:RADIO2",
+                               "LIST",
+                               "INSERT",
+                               "CHANGE",
+                               "DELETE",
+                               "PROGRAMPREFIX:",
+                               "LC:TABLENAME",
+                               "THEME",
+                               "TEXTSOZE",
+                               "SCROLLBARWIDTH",
+                               "BUTTON4",
+                               "BUTTON6",
+                               "LISTX1",
+                               "LISTY1",
+                               "LISTW",
+                               "LISTH",
+                               "LISTPREFIX",
+                               "LISTMAXRECORDS",
+                               "FORMPREFIX",
+                               "FORMW",
+                               "FORMH",
+                               "FORMX1",
+                               "FORMY1",
+                               "EDITBOXTEXTSIZE",
+                               "EDITBOXHEIGHT",
+                               "EDITBOXOFFSET",
+                               "MESSAGEPREFIX",
+                               "MBOXX",
+                               "MBOXY",
+                               "MBOXW",
+                               "MBOXH",
+                               "MESSAGETEXTSIZE"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
@@ -150,7 +180,11 @@ QLineEdit* MainWindow::AddEntry(QFormLayout* form, const char* setting, const QS
   label->setBuddy(entry);
   if (info->IsText()) {
     LimitText(entry, info->maxLength);
-    if (info->maxLength <= 19) entry->setMaximumWidth(180);
+    if (info->maxLength <= 19) {
+      entry->setMaximumWidth(180);
+    } else {
+      entry->setMinimumWidth(260);
+    }
   } else {
     const bool isShort = IsShort(*info);
     LimitNumber(entry, info->maxLength,
@@ -240,9 +274,8 @@ QWidget* MainWindow::BuildAppTab() {
   list_ = new QTableView(table);
   list_->setObjectName(QStringLiteral("LIST"));
   model_ = new FieldListModel(*store_, this);
-  connect(model_, &FieldListModel::storeFailed, this, [this](const QString& message) {
-    MessageBox::critical(this, kAppName, message);
-  });
+  connect(model_, &FieldListModel::storeFailed, this,
+          [this](const QString& message) { MessageBox::critical(this, kAppName, message); });
   list_->setModel(model_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -258,7 +291,8 @@ QWidget* MainWindow::BuildAppTab() {
   for (int column = 0; column < FieldListModel::kColumnCount; ++column) {
     list_->setColumnWidth(column, kColumnQuarters[column] * charWidth / 4 + 8);
   }
-  list_->setStyleSheet(QStringLiteral("QTableView::item { padding-left: 2px; padding-right: 2px; }"));
+  list_->setStyleSheet(
+      QStringLiteral("QTableView::item { padding-left: 2px; padding-right: 2px; }"));
   list_->installEventFilter(this);
   connect(list_, &QTableView::doubleClicked, this, &MainWindow::ChangeField);
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -515,6 +549,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+std::unique_ptr<MainWindow> OpenMainWindow(const MainWindowOptions& options, QWidget* parent) {
+  try {
+    return std::make_unique<MainWindow>(options, parent);
+  } catch (const FieldStoreError& error) {
+    MessageBox::critical(parent, kAppName,
+                         QString::fromStdString(error.what()) +
+                             QStringLiteral("\n\nMove the file away or repair it, then start "
+                                            "Tablesmith again."));
+    return nullptr;
+  }
 }
 
 }  // namespace tablesmith::ui

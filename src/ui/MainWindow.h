@@ -95,4 +95,9 @@ class MainWindow : public QMainWindow {
   bool filling_ = false;
 };
 
+// Opens the Main window on its field store. When the store cannot be opened
+// a message box names the file and the reason, and there is no window.
+std::unique_ptr<MainWindow> OpenMainWindow(const MainWindowOptions& options,
+                                           QWidget* parent = nullptr);
+
 }  // namespace tablesmith::ui

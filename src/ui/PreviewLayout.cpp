@@ -114,8 +114,8 @@ FormLayout LayOutForm(const ProjectSettings& settings, const FieldList& fields,
   f.border.h = f.ok.y + s + 5 - f.border.y;
 
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    f.labels.push_back({fields[i].FIELD_DESCRPTION, f.background.x + 4, f.editBoxes[i].y,
-                        double(t)});
+    f.labels.push_back(
+        {fields[i].FIELD_DESCRPTION, f.background.x + 4, f.editBoxes[i].y, double(t)});
   }
   return f;
 }

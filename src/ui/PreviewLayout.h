@@ -53,8 +53,8 @@ ListLayout LayOutList(const ProjectSettings& settings, const ButtonShapes& shape
 struct FormLayout {
   Box border, header, background, ok, cancel;
   TextItem headerText;
-  std::vector<Box> editBoxes;     // one per field, in store order
-  std::vector<TextItem> labels;   // one per field, in store order
+  std::vector<Box> editBoxes;    // one per field, in store order
+  std::vector<TextItem> labels;  // one per field, in store order
 };
 
 // The record form of setup() in the form include, titled `headerText`.

@@ -13,10 +13,10 @@ namespace {
 constexpr double kDefaultSpriteDepth = 10;
 constexpr double kDefaultTextDepth = 9;
 
-const char* const kImageNames[] = {"border.png",   "borderf.png",   "winheader.png", "win.png",
-                                   "sidebg.png",   "upimage.png",   "downimage.png", "scrimage.png",
-                                   "winfooter.png", "insert.png",   "change.png",    "delete.png",
-                                   "close.png",    "ok.png",        "cancel.png"};
+const char* const kImageNames[] = {"border.png",    "borderf.png", "winheader.png", "win.png",
+                                   "sidebg.png",    "upimage.png", "downimage.png", "scrimage.png",
+                                   "winfooter.png", "insert.png",  "change.png",    "delete.png",
+                                   "close.png",     "ok.png",      "cancel.png"};
 
 struct Layer {
   double depth;
@@ -45,8 +45,7 @@ std::vector<std::string> SampleRows(const FieldList& fields, int count) {
   int taken = 0;
   for (std::size_t i = 1; i < fields.size() && taken < 2; ++i) {
     const FieldDefinition& field = fields[i];
-    if (HasType(field, kTypeString) || HasType(field, kTypeInteger) ||
-        HasType(field, kTypeFloat)) {
+    if (HasType(field, kTypeString) || HasType(field, kTypeInteger) || HasType(field, kTypeFloat)) {
       if (taken++ > 0) shown += ' ';
       shown += field.FIELDNAME;
     }
@@ -84,8 +83,7 @@ QImage ScreenPreview::Image(const QString& name) const { return images_.value(na
 ButtonShapes ScreenPreview::Shapes() const {
   auto shape = [this](const char* name) {
     const QImage image = Image(QString::fromLatin1(name));
-    return image.isNull() || image.height() == 0 ? 1.0
-                                                 : double(image.width()) / image.height();
+    return image.isNull() || image.height() == 0 ? 1.0 : double(image.width()) / image.height();
   };
   return {shape("insert.png"), shape("change.png"), shape("delete.png"),
           shape("close.png"),  shape("ok.png"),     shape("cancel.png")};
@@ -111,8 +109,8 @@ void ScreenPreview::paintEvent(QPaintEvent*) {
   const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
   const double scale = std::min(area.width() / kScreenWidth, area.height() / kScreenHeight);
   const QRectF screen(area.x() + (area.width() - kScreenWidth * scale) / 2,
-                      area.y() + (area.height() - kScreenHeight * scale) / 2,
-                      kScreenWidth * scale, kScreenHeight * scale);
+                      area.y() + (area.height() - kScreenHeight * scale) / 2, kScreenWidth * scale,
+                      kScreenHeight * scale);
   painter.fillRect(screen, Qt::black);  // the generated program's clear colour
   painter.setPen(QPen(palette().mid().color(), 1));
   painter.drawRect(screen.adjusted(-0.5, -0.5, 0.5, 0.5));
@@ -136,8 +134,9 @@ void ScreenPreview::paintEvent(QPaintEvent*) {
                         if (!label.isEmpty()) {
                           p.setPen(QPen(colour.darker(160), 1));
                           p.drawRect(Rect(box));
-                          PaintText(p, {label.toStdString(), box.x + box.h * 0.15,
-                                        box.y + box.h * 0.2, box.h * 0.6},
+                          PaintText(p,
+                                    {label.toStdString(), box.x + box.h * 0.15, box.y + box.h * 0.2,
+                                     box.h * 0.6},
                                     Qt::black);
                         }
                       }});
@@ -173,7 +172,8 @@ void ScreenPreview::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < form.editBoxes.size(); ++i) {
       const Box box = form.editBoxes[i];
       const bool framed = i > 0;  // the first box is made without a border
-      const TextItem sample{fields_[i].FIELDNAME, box.x + 3, box.y + (box.h - 0.8 * settings_.EDITBOXTEXTSIZE) / 2,
+      const TextItem sample{fields_[i].FIELDNAME, box.x + 3,
+                            box.y + (box.h - 0.8 * settings_.EDITBOXTEXTSIZE) / 2,
                             double(settings_.EDITBOXTEXTSIZE)};
       layers.push_back({60, [box, framed, sample](QPainter& p) {
                           if (box.w <= 0 || box.h <= 0) return;
@@ -233,10 +233,19 @@ void ScreenPreview::paintEvent(QPaintEvent*) {
   QFont small = font();
   small.setPixelSize(10);
   painter.setFont(small);
-  painter.drawText(onScreen.topLeft() + QPointF(2, -3), QStringLiteral("Start X, Start Y"));
-  painter.drawText(QRectF(onScreen.x(), onScreen.bottom() + 2, std::max(onScreen.width(), 120.0), 14),
-                   Qt::AlignRight | Qt::AlignTop,
-                   QStringLiteral("Width %1 x Height %2").arg(marked.w).arg(marked.h));
+  // Both notes go above the rectangle, side by side when there is room.
+  const QString corner = QStringLiteral("Start X %1, Start Y %2").arg(marked.x).arg(marked.y);
+  const QString extent = QStringLiteral("Width %1 x Height %2").arg(marked.w).arg(marked.h);
+  const QFontMetricsF metrics(small);
+  const double gap = 12;
+  const bool sideBySide =
+      metrics.horizontalAdvance(corner) + gap + metrics.horizontalAdvance(extent) <=
+      onScreen.width();
+  const double lineHeight = metrics.height();
+  painter.drawText(QPointF(onScreen.x(), onScreen.y() - 3 - (sideBySide ? 0 : lineHeight)), corner);
+  const double extentX =
+      sideBySide ? onScreen.right() - metrics.horizontalAdvance(extent) : onScreen.x();
+  painter.drawText(QPointF(extentX, onScreen.y() - 3), extent);
 }
 
 }  // namespace tablesmith::ui
