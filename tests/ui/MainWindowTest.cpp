@@ -405,6 +405,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(folder->text(), QString());
     QCOMPARE(window->settings().OUTPUTFOLDER, std::string());
 
+    // With no output folder the run writes nothing and says why.
+    int progressWindows = 0;
+    connect(&window->progressWindow(), &ProgressWindow::opened, this, [&] { ++progressWindows; });
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(Find(window.get(), "BUTTON4"), Qt::LeftButton);
+    QCOMPARE(progressWindows, 0);
+    QCOMPARE(MessageBox::history().size(), 1);
+    QCOMPARE(MessageBox::history().front().icon, QMessageBox::Warning);
+    QVERIFY(MessageBox::history().front().text.startsWith(QLatin1String("Nothing was generated")));
+
     FolderDialog::setNextDirectory(folder_->path());
     QTest::mouseClick(Find(window.get(), "LOOKUPFILE"), Qt::LeftButton);
     QCOMPARE(folder->text(), QDir::toNativeSeparators(folder_->path()));
