@@ -274,8 +274,12 @@ QWidget* MainWindow::BuildAppTab() {
   list_ = new QTableView(table);
   list_->setObjectName(QStringLiteral("LIST"));
   model_ = new FieldListModel(*store_, this);
-  connect(model_, &FieldListModel::storeFailed, this,
-          [this](const QString& message) { MessageBox::critical(this, kAppName, message); });
+  // The view asks for pages while it lays itself out: report a failure
+  // afterwards, not from inside that.
+  connect(
+      model_, &FieldListModel::storeFailed, this,
+      [this](const QString& message) { MessageBox::critical(this, kAppName, message); },
+      Qt::QueuedConnection);
   list_->setModel(model_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
