@@ -363,13 +363,20 @@ QWidget* MainWindow::BuildListTab() {
   left->addWidget(size);
   left->addLayout(form);
   left->addStretch();
-  auto* preview = new ScreenPreview(ScreenPreview::Screen::List, environment_.themeFolder, tab);
-  preview->setObjectName(QStringLiteral("IMAGE2"));
+  AddPreviewBeside(tab, left, ScreenPreview::Screen::List, QStringLiteral("IMAGE2"));
+  return tab;
+}
+
+// Lays out a settings tab: its entries on the left, the live preview of the
+// generated screen on the right, taking the room that is left.
+void MainWindow::AddPreviewBeside(QWidget* tab, QLayout* left, ScreenPreview::Screen screen,
+                                  const QString& objectName) {
+  auto* preview = new ScreenPreview(screen, environment_.themeFolder, tab);
+  preview->setObjectName(objectName);
   previews_.push_back(preview);
   auto* layout = new QHBoxLayout(tab);
   layout->addLayout(left, 0);
   layout->addWidget(preview, 1);
-  return tab;
 }
 
 QWidget* MainWindow::BuildFormTab() {
@@ -393,12 +400,7 @@ QWidget* MainWindow::BuildFormTab() {
   left->addWidget(size);
   left->addLayout(boxes);
   left->addStretch();
-  auto* preview = new ScreenPreview(ScreenPreview::Screen::Form, environment_.themeFolder, tab);
-  preview->setObjectName(QStringLiteral("IMAGE3"));
-  previews_.push_back(preview);
-  auto* layout = new QHBoxLayout(tab);
-  layout->addLayout(left, 0);
-  layout->addWidget(preview, 1);
+  AddPreviewBeside(tab, left, ScreenPreview::Screen::Form, QStringLiteral("IMAGE3"));
   return tab;
 }
 
@@ -421,12 +423,7 @@ QWidget* MainWindow::BuildMessageTab() {
   left->addWidget(size);
   left->addLayout(text);
   left->addStretch();
-  auto* preview = new ScreenPreview(ScreenPreview::Screen::Popup, environment_.themeFolder, tab);
-  preview->setObjectName(QStringLiteral("IMAGE4"));
-  previews_.push_back(preview);
-  auto* layout = new QHBoxLayout(tab);
-  layout->addLayout(left, 0);
-  layout->addWidget(preview, 1);
+  AddPreviewBeside(tab, left, ScreenPreview::Screen::Popup, QStringLiteral("IMAGE4"));
   return tab;
 }
 

@@ -9,6 +9,7 @@
 #include "model/FieldDefinition.h"
 #include "model/ProjectSettings.h"
 #include "ui/FieldForm.h"
+#include "ui/ScreenPreview.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -25,7 +26,6 @@ namespace tablesmith::ui {
 
 class FieldListModel;
 class ProgressWindow;
-class ScreenPreview;
 
 struct MainWindowOptions {
   std::filesystem::path storeFile;  // the field store, created when missing
@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
   QWidget* BuildListTab();
   QWidget* BuildFormTab();
   QWidget* BuildMessageTab();
+  void AddPreviewBeside(QWidget* tab, QLayout* left, ScreenPreview::Screen screen,
+                        const QString& objectName);
   // A prompt and an entry bound to the setting; `beside` goes right of it.
   QLineEdit* AddEntry(QFormLayout* form, const char* setting, const QString& prompt,
                       QWidget* beside = nullptr);
