@@ -17,6 +17,12 @@ constexpr const char* kCreateTable =
 
 // A non-empty file must start with SQLite's header to be a store at all;
 // anything else is refused before SQLite sees it.
+// SQLite takes file names in UTF-8 on every system.
+std::string Utf8Path(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 bool LooksLikeSqlite(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return true;  // missing or unreadable: SQLite reports it
@@ -49,12 +55,12 @@ int TableCount(SQLite::Database& db) {
 
 FieldStore::FieldStore(const std::filesystem::path& file) : path_(file) {
   if (!LooksLikeSqlite(file)) {
-    throw FieldStoreError("Field store " + path_.string() +
+    throw FieldStoreError("Field store " + Utf8Path(path_) +
                           " is not a field store (not a SQLite file); it was left untouched. "
                           "Name another store file.");
   }
   try {
-    db_ = std::make_unique<SQLite::Database>(path_.string(),
+    db_ = std::make_unique<SQLite::Database>(Utf8Path(path_),
                                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db_->setBusyTimeout(2000);
     PrepareLayout();
@@ -70,14 +76,14 @@ FieldStore::FieldStore(FieldStore&&) noexcept = default;
 FieldStore& FieldStore::operator=(FieldStore&&) noexcept = default;
 
 void FieldStore::Fail(const std::string& what, const std::exception& error) const {
-  throw FieldStoreError("Field store " + path_.string() + " " + what + ": " + error.what());
+  throw FieldStoreError("Field store " + Utf8Path(path_) + " " + what + ": " + error.what());
 }
 
 // Layout 1 had no FIELDTYPE column and numbered with AUTOINCREMENT, which
 // never gives a freed ID again. Layout 2 is the current one.
 void FieldStore::PrepareLayout() {
   const int version = db_->execAndGet("PRAGMA user_version").getInt();
-  const std::string where = "Field store " + path_.string();
+  const std::string where = "Field store " + Utf8Path(path_);
   if (version > kLayoutVersion) {
     throw FieldStoreError(where + " was written by a newer version of Tablesmith (layout " +
                           std::to_string(version) + "); it was left untouched.");
