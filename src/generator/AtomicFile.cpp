@@ -14,6 +14,16 @@ namespace {
 
 std::string LastSystemError() { return std::strerror(errno); }
 
+// Opens a file by its full name; on Windows through the wide-character call so
+// that names outside the system code page work.
+std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) {
+#ifdef _WIN32
+  return ::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+#else
+  return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+#endif
+}
+
 }  // namespace
 
 AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)) {
@@ -30,7 +40,7 @@ AtomicFile::~AtomicFile() {
 }
 
 std::optional<std::string> AtomicFile::Open() {
-  file_ = std::fopen(temporary_.string().c_str(), "wb");
+  file_ = OpenFile(temporary_, true);
   if (!file_) return LastSystemError();
   return std::nullopt;
 }
@@ -58,7 +68,7 @@ std::optional<std::string> AtomicFile::Commit() {
 
 std::optional<std::string> CopyFileAtomically(const std::filesystem::path& source,
                                               const std::filesystem::path& target) {
-  std::FILE* in = std::fopen(source.string().c_str(), "rb");
+  std::FILE* in = OpenFile(source, false);
   if (!in) return "cannot read " + source.string() + ": " + LastSystemError();
   AtomicFile out(target);
   if (auto error = out.Open()) {
