@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
   // Window contents are not shown while dragging during the program's run.
   const auto dragSetting = SystemDragWindowSetting();
   DragWindowGuard dragGuard(*dragSetting);
+  // A log-off or shutdown ends the event loop and then the process: restore
+  // the setting while the program still can.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, [&dragGuard] { dragGuard.Restore(); });
 
   int exitCode = 0;
   {

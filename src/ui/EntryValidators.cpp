@@ -1,6 +1,7 @@
 #include "ui/EntryValidators.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 #include "model/ProjectSettings.h"
 
@@ -20,8 +21,28 @@ std::size_t CharacterCount(const QString& text) {
 TextLimitValidator::TextLimitValidator(std::size_t limit, QObject* parent)
     : QValidator(parent), limit_(limit) {}
 
-QValidator::State TextLimitValidator::validate(QString& input, int&) const {
-  return CharacterCount(input) <= limit_ ? Acceptable : Invalid;
+// A text over the limit is cut at the cursor, where the typed or pasted text
+// ends: a keystroke into a full entry changes nothing, and a long paste keeps
+// as much of its beginning as fits, as a plain length limit would.
+QValidator::State TextLimitValidator::validate(QString& input, int& position) const {
+  std::size_t excess = CharacterCount(input);
+  if (excess <= limit_) return Acceptable;
+  excess -= limit_;
+  int cut = std::clamp(position, 0, static_cast<int>(input.size()));
+  int from = cut;
+  while (excess > 0 && from > 0) {
+    --from;
+    if (from > 0 && input.at(from).isLowSurrogate() && input.at(from - 1).isHighSurrogate()) --from;
+    --excess;
+  }
+  input.remove(from, cut - from);
+  position = from;
+  while (excess > 0 && !input.isEmpty()) {  // the cursor stood too far left: cut the end
+    input.chop(input.size() > 1 && input.back().isLowSurrogate() ? 2 : 1);
+    --excess;
+  }
+  position = std::min(position, static_cast<int>(input.size()));
+  return Acceptable;
 }
 
 NumberValidator::NumberValidator(std::size_t maxLength, std::int64_t min, std::int64_t max,

@@ -273,6 +273,7 @@ QWidget* MainWindow::BuildAppTab() {
   table->setObjectName(QStringLiteral("GROUP4"));
   list_ = new QTableView(table);
   list_->setObjectName(QStringLiteral("LIST"));
+  list_->setTabKeyNavigation(false);  // Tab moves on to the next control, not the next cell
   model_ = new FieldListModel(*store_, this);
   // The view asks for pages while it lays itself out: report a failure
   // afterwards, not from inside that.
@@ -485,10 +486,12 @@ void MainWindow::Generate() {
     return;
   }
   const RunReport report = GenerateProject(settings_, fields, environment_, progress_);
-  if (report.outcome == RunReport::Outcome::Done) {
-    MessageBox::information(this, QString(), ForDisplay(report.message));
-  } else {
+  // The final message (with any failures listed in it) has no icon and no
+  // caption; a refused run wrote nothing and warns instead.
+  if (report.outcome == RunReport::Outcome::Refused) {
     MessageBox::warning(this, QString(), ForDisplay(report.message));
+  } else {
+    MessageBox::information(this, QString(), ForDisplay(report.message));
   }
 }
 

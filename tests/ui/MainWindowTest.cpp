@@ -202,6 +202,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->settings().LISTPREFIX, face.repeated(19).toStdString());
   }
 
+  void pastingTooMuchKeepsWhatFits() {
+    auto window = Open();
+    auto* entry = Find<QLineEdit>(window.get(), "FHEADER");
+    entry->setText(QStringLiteral("abcz"));
+    entry->setCursorPosition(3);
+    entry->insert(QString(60, 'x'));  // what a paste does
+    QCOMPARE(entry->text(), QStringLiteral("abc") + QString(45, 'x') + QStringLiteral("z"));
+    QCOMPARE(entry->cursorPosition(), 48);
+  }
+
+  void tabLeavesTheFieldListForItsButtons() {
+    FieldStore(ToPath(storeFile_)).Insert({0, "Number", "id", "Integer"});
+    auto window = Open();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    List(*window)->setFocus();
+    QTest::keyClick(List(*window), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Find(window.get(), "INSERT"));
+  }
+
   void storeThatIsNoStoreIsReportedAndLeftAlone() {
     QFile junk(storeFile_);
     QVERIFY(junk.open(QIODevice::WriteOnly));
