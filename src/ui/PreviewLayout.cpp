@@ -13,6 +13,26 @@ Box Button(double shape, double height) { return {0, 0, shape * height, height};
 // off the screen.
 constexpr int kMostRows = 200;
 
+// The window chrome that the list view and the record form build alike: a
+// frame, a header bar of scroll-bar height inside it, the header's title and
+// the background panel below the header.
+struct Chrome {
+  Box frame, header, panel;
+  TextItem title;
+};
+
+Chrome LayOutChrome(const Box& frame, int barHeight, int textSize, std::string title) {
+  Chrome c;
+  c.frame = frame;
+  c.header = {frame.x + 4, frame.y + 2, frame.w - 8, double(barHeight)};
+  // Integer arithmetic, as the generated code's untyped local does it.
+  const int inset = (barHeight - textSize + 4) / 2;
+  c.title = {std::move(title), c.header.x + inset, c.header.y + inset, double(textSize + 4)};
+  c.panel = {c.header.x + 4, frame.y + barHeight + 4, frame.w - 16,
+             frame.h - c.header.h - barHeight + 4};
+  return c;
+}
+
 }  // namespace
 
 TextItem LayOutTitle(const ProjectSettings& settings) {
@@ -25,14 +45,11 @@ ListLayout LayOutList(const ProjectSettings& settings, const ButtonShapes& shape
   const int S = settings.SCROLLBARWIDTH, T = settings.TEXTSOZE;
   ListLayout l;
 
-  l.frame = {X, Y, W, H};
-  l.header = {l.frame.x + 4, l.frame.y + 2, l.frame.w - 8, double(S)};
-
-  // Integer arithmetic, as the generated code's untyped local does it.
-  const int inset = (S - T + 4) / 2;
-  l.headerText = {"Listview", l.header.x + inset, l.header.y + inset, double(T + 4)};
-
-  l.panel = {l.header.x + 4, Y + S + 4, W - 16, H - l.header.h - S + 4};
+  Chrome chrome = LayOutChrome({X, Y, W, H}, S, T, "Listview");
+  l.frame = chrome.frame;
+  l.header = chrome.header;
+  l.headerText = std::move(chrome.title);
+  l.panel = chrome.panel;
   l.scrollBackground.w = S;
   l.scrollBackground.h = l.panel.h - S;
   l.scrollBackground.x = l.header.x + l.header.w - l.scrollBackground.w;
@@ -85,11 +102,11 @@ FormLayout LayOutForm(const ProjectSettings& settings, const FieldList& fields,
   const int s = settings.SCROLLBARWIDTH, t = settings.TEXTSOZE;
   FormLayout f;
 
-  f.border = {x, y, w, h};
-  f.header = {f.border.x + 4, f.border.y + 2, f.border.w - 8, double(s)};
-  const int inset = (s - t + 4) / 2;
-  f.headerText = {headerText, f.header.x + inset, f.header.y + inset, double(t + 4)};
-  f.background = {f.header.x + 4, y + s + 4, w - 16, h - f.header.h - s + 4};
+  Chrome chrome = LayOutChrome({x, y, w, h}, s, t, headerText);
+  f.border = chrome.frame;
+  f.header = chrome.header;
+  f.headerText = std::move(chrome.title);
+  f.background = chrome.panel;
 
   // Edit boxes stacked downwards 5 pixels apart; the first one is narrower.
   const double ls = 5;
